@@ -1,0 +1,28 @@
+# cmake -DLIST_DIR=... -DOUTPUT=... -P EmbedWordLists.cmake
+# Writes the translation unit that compiles the thirteen stored word lists into the program. The
+# lists stay UTF-8 in the repository; the unit is compiled with GBK as execution character set,
+# which turns each literal into the GBK bytes the generator works on.
+set(body "// Generated from data/lists/*.txt by cmake/EmbedWordLists.cmake; edit the lists instead.\n")
+string(APPEND body "#include \"data/stored_word_lists.h\"\n\nnamespace data {\nnamespace {\n\n")
+set(table "")
+foreach(k RANGE 1 13)
+  if(k LESS 10)
+    set(nn "0${k}")
+  else()
+    set(nn "${k}")
+  endif()
+  file(READ "${LIST_DIR}/${nn}.txt" text)
+  string(FIND "${text}" ")list\"" clash)
+  if(NOT clash EQUAL -1)
+    message(FATAL_ERROR "${nn}.txt contains the literal's closing delimiter")
+  endif()
+  string(APPEND body "constexpr char list${nn}[] = R\"list(${text})list\";\n")
+  string(APPEND table "    {list${nn}, sizeof list${nn} - 1},\n")
+endforeach()
+string(APPEND body "\n}  // namespace\n\nStoredText stored_word_list(int category) {\n")
+string(APPEND body "  static constexpr StoredText lists[kStoredWordListCount] = {\n${table}  };\n")
+string(APPEND body "  if (category < 1 || category > kStoredWordListCount) return {\"\", 0};\n")
+string(APPEND body "  return lists[category - 1];\n}\n\n}  // namespace data\n")
+file(WRITE "${OUTPUT}.tmp" "${body}")
+file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUTPUT}.tmp")
