@@ -53,6 +53,34 @@ int skin_window(HWND window) {
   return index;
 }
 
+namespace {
+
+HBITMAP small_bitmap() { return CreateBitmap(4, 4, 1, 32, nullptr); }
+
+}  // namespace
+
+std::vector<HGDIOBJ> give_painter_objects(skin::WindowRecord& r, HWND control) {
+  const HBITMAP brush_bitmap = small_bitmap();
+  const HBRUSH brush = CreatePatternBrush(brush_bitmap);
+  skin::set_property(control, skin::property::colour_brush_bitmap, brush_bitmap);
+  skin::set_property(control, skin::property::colour_brush, brush);
+  r.back_buffer_dc = CreateCompatibleDC(nullptr);
+  const HBITMAP back_buffer = small_bitmap();
+  skin::set_property(r.hwnd, skin::property::back_buffer_replaced,
+                     SelectObject(r.back_buffer_dc, back_buffer));
+  skin::set_property(r.hwnd, skin::property::back_buffer_bitmap, back_buffer);
+  r.caption_layer_dc = CreateCompatibleDC(nullptr);
+  r.caption_layer_bitmap = small_bitmap();
+  r.caption_layer_saved = SelectObject(r.caption_layer_dc, r.caption_layer_bitmap);
+  r.status_layer_dc = CreateCompatibleDC(nullptr);
+  r.status_layer_bitmap = small_bitmap();
+  r.status_layer_saved = SelectObject(r.status_layer_dc, r.status_layer_bitmap);
+  return {brush_bitmap,       brush,
+          r.back_buffer_dc,   back_buffer,
+          r.caption_layer_dc, r.caption_layer_bitmap,
+          r.status_layer_dc,  r.status_layer_bitmap};
+}
+
 int live_gdi_objects() {
   if (const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) {
     return static_cast<int>(counted);

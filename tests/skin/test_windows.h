@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 
 #include "skin/core/platform.h"
 #include "skin/core/properties.h"
@@ -43,6 +44,10 @@ int register_control(skin::RecordList<Record>& list, HWND control, int window_in
   skin::set_property(control, skin::property::window_index, window_index);
   return position;
 }
+
+// Gives the record of a skinned window the GDI objects that the window painter makes, and
+// `control` the brush and bitmap of a colour message; returns them all.
+std::vector<HGDIOBJ> give_painter_objects(skin::WindowRecord& record, HWND control);
 
 // GDI objects alive in the process: what GetGuiResources reports where it counts them, else (as
 // under Wine, which reports 0) the number of valid entries of the 16-bit GDI handle table.
