@@ -24,7 +24,7 @@ class FontFamily : public Handled<GpFontFamily> {
   DRAWING_OP(clone_font_family, GdipCloneFontFamily)                               // 13
   std::string get_family_name(LANGID language = LANG_NEUTRAL) const;               // 14
   bool get_family_name(std::string& name, LANGID language) const;                  // 15
-  DRAWING_GET(is_style_available, GdipIsStyleAvailable)                            // 16
+  DRAWING_GET_BOOL(is_style_available, GdipIsStyleAvailable)                            // 16
   DRAWING_GET(get_em_height, GdipGetEmHeight)                                      // 17
   DRAWING_GET(get_cell_ascent, GdipGetCellAscent)                                  // 18
   DRAWING_GET(get_cell_descent, GdipGetCellDescent)                                // 19

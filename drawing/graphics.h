@@ -183,12 +183,12 @@ class Graphics : public Handled<GpGraphics> {
   DRAWING_GET(get_clip_bounds_i, GdipGetClipBoundsI)                              // 142
   DRAWING_GET(get_visible_clip_bounds, GdipGetVisibleClipBounds)                  // 143
   DRAWING_GET(get_visible_clip_bounds_i, GdipGetVisibleClipBoundsI)               // 144
-  DRAWING_GET(is_clip_empty, GdipIsClipEmpty)                                     // 145
-  DRAWING_GET(is_visible_clip_empty, GdipIsVisibleClipEmpty)                      // 146
-  DRAWING_GET(is_visible_point, GdipIsVisiblePoint)                               // 147
-  DRAWING_GET(is_visible_point_i, GdipIsVisiblePointI)                            // 148
-  DRAWING_GET(is_visible_rect, GdipIsVisibleRect)                                 // 149
-  DRAWING_GET(is_visible_rect_i, GdipIsVisibleRectI)                              // 150
+  DRAWING_GET_BOOL(is_clip_empty, GdipIsClipEmpty)                                     // 145
+  DRAWING_GET_BOOL(is_visible_clip_empty, GdipIsVisibleClipEmpty)                      // 146
+  DRAWING_GET_BOOL(is_visible_point, GdipIsVisiblePoint)                               // 147
+  DRAWING_GET_BOOL(is_visible_point_i, GdipIsVisiblePointI)                            // 148
+  DRAWING_GET_BOOL(is_visible_rect, GdipIsVisibleRect)                                 // 149
+  DRAWING_GET_BOOL(is_visible_rect_i, GdipIsVisibleRectI)                              // 150
   DRAWING_GET(save_graphics, GdipSaveGraphics)                                    // 151
   DRAWING_OP(restore_graphics, GdipRestoreGraphics)                               // 152
   DRAWING_GET(begin_container, GdipBeginContainer)                                // 153

@@ -81,10 +81,10 @@ class GraphicsPath : public Handled<GpPath> {
   DRAWING_OP(winding_mode_outline, GdipWindingModeOutline)                       // 67
   DRAWING_OP(warp_path, GdipWarpPath)                                            // 68
   DRAWING_GET(get_point_count, GdipGetPointCount)                                // 69
-  DRAWING_GET(is_visible_path_point, GdipIsVisiblePathPoint)                     // 70
-  DRAWING_GET(is_visible_path_point_i, GdipIsVisiblePathPointI)                  // 71
-  DRAWING_GET(is_outline_visible_path_point, GdipIsOutlineVisiblePathPoint)      // 72
-  DRAWING_GET(is_outline_visible_path_point_i, GdipIsOutlineVisiblePathPointI)   // 73
+  DRAWING_GET_BOOL(is_visible_path_point, GdipIsVisiblePathPoint)                     // 70
+  DRAWING_GET_BOOL(is_visible_path_point_i, GdipIsVisiblePathPointI)                  // 71
+  DRAWING_GET_BOOL(is_outline_visible_path_point, GdipIsOutlineVisiblePathPoint)      // 72
+  DRAWING_GET_BOOL(is_outline_visible_path_point_i, GdipIsOutlineVisiblePathPointI)   // 73
 };
 
 }  // namespace drawing

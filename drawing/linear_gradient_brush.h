@@ -23,7 +23,7 @@ class LinearGradientBrush : public Handled<GpLineGradient, Brush> {
   DRAWING_GET(get_line_rect, GdipGetLineRect)                           // 19
   DRAWING_GET(get_line_rect_i, GdipGetLineRectI)                        // 20
   DRAWING_OP(set_line_gamma_correction, GdipSetLineGammaCorrection)     // 21
-  DRAWING_GET(get_line_gamma_correction, GdipGetLineGammaCorrection)    // 22
+  DRAWING_GET_BOOL(get_line_gamma_correction, GdipGetLineGammaCorrection)    // 22
   DRAWING_OP(set_line_blend, GdipSetLineBlend)                          // 23 (factors, positions)
   DRAWING_GET(get_line_blend_count, GdipGetLineBlendCount)              // 24
   DRAWING_OP(get_line_blend, GdipGetLineBlend)                          // 25

@@ -34,9 +34,9 @@ class Matrix : public Handled<GpMatrix> {
   DRAWING_OP(transform_matrix_points_i, GdipTransformMatrixPointsI)             // 27
   DRAWING_OP(vector_transform_matrix_points, GdipVectorTransformMatrixPoints)   // 28
   DRAWING_OP(vector_transform_matrix_points_i, GdipVectorTransformMatrixPointsI)  // 29
-  DRAWING_GET(is_matrix_invertible, GdipIsMatrixInvertible)                     // 30
-  DRAWING_GET(is_matrix_identity, GdipIsMatrixIdentity)                         // 31
-  DRAWING_GET(is_matrix_equal, GdipIsMatrixEqual)                               // 32
+  DRAWING_GET_BOOL(is_matrix_invertible, GdipIsMatrixInvertible)                     // 30
+  DRAWING_GET_BOOL(is_matrix_identity, GdipIsMatrixIdentity)                         // 31
+  DRAWING_GET_BOOL(is_matrix_equal, GdipIsMatrixEqual)                               // 32
 };
 
 }  // namespace drawing

@@ -321,11 +321,10 @@ Status forward(Fn fn, std::tuple<Lead...> lead, A&&... a) {
 }
 
 template <std::size_t First, typename Fn, typename... Lead, typename... A>
-auto read(Fn fn, std::tuple<Lead...> lead, A&&... a) {
+Read<Fn> read(Fn fn, std::tuple<Lead...> lead, A&&... a) {
   Read<Fn> value{};
   forward<First>(fn, lead, std::forward<A>(a)..., value);
-  if constexpr (std::is_same_v<Read<Fn>, BOOL>) return value != FALSE;
-  else return value;
+  return value;
 }
 
 // Reads a count, then that many items: the "count, then list" operations.
@@ -364,16 +363,20 @@ bool about_point(REAL x, REAL y, Gdiplus::MatrixOrder order, Translate translate
   }
 
 // A getter: forwards like DRAWING_OP and returns what the flat function wrote through its last
-// parameter (a BOOL as bool).
-#define DRAWING_GET(name, fn)                                                             \
+// parameter as `type`.
+#define DRAWING_READ(name, fn, type)                                                      \
   template <typename... A>                                                                \
-    requires ::drawing::detail::Fits<                                                     \
-        decltype(&::Gdiplus::DllExports::fn), 1, A...,                                    \
-        ::drawing::detail::Read<decltype(&::Gdiplus::DllExports::fn)>&>                   \
-  auto name(A&&... a) const {                                                             \
-    return ::drawing::detail::read<1>(DRAWING_FLAT(fn), std::tuple(this->handle()),       \
-                                      std::forward<A>(a)...);                             \
+    requires(::drawing::detail::Fits<                                                    \
+             decltype(&::Gdiplus::DllExports::fn), 1, A...,                               \
+             ::drawing::detail::Read<decltype(&::Gdiplus::DllExports::fn)>&>)             \
+  type name(A&&... a) const {                                                             \
+    return static_cast<type>(::drawing::detail::read<1>(                                  \
+        DRAWING_FLAT(fn), std::tuple(this->handle()), std::forward<A>(a)...));            \
   }
+#define DRAWING_GET(name, fn) \
+  DRAWING_READ(name, fn, ::drawing::detail::Read<decltype(&::Gdiplus::DllExports::fn)>)
+// A getter of a BOOL (which is an int to the compiler), returned as bool.
+#define DRAWING_GET_BOOL(name, fn) DRAWING_READ(name, fn, bool)
 
 // The list of a "count, then list" operation as a vector.
 #define DRAWING_LIST(name, type, count_fn, list_fn)                                       \

@@ -31,7 +31,7 @@ class PathGradientBrush : public Handled<GpPathGradient, Brush> {
   DRAWING_GET(get_path_gradient_rect, GdipGetPathGradientRect)                  // 26
   DRAWING_GET(get_path_gradient_rect_i, GdipGetPathGradientRectI)               // 27
   DRAWING_OP(set_path_gradient_gamma_correction, GdipSetPathGradientGammaCorrection)  // 28
-  DRAWING_GET(get_path_gradient_gamma_correction, GdipGetPathGradientGammaCorrection)  // 29
+  DRAWING_GET_BOOL(get_path_gradient_gamma_correction, GdipGetPathGradientGammaCorrection)  // 29
   DRAWING_GET(get_path_gradient_blend_count, GdipGetPathGradientBlendCount)     // 30
   DRAWING_OP(set_path_gradient_blend, GdipSetPathGradientBlend)                 // 31
   DRAWING_OP(get_path_gradient_blend, GdipGetPathGradientBlend)                 // 32

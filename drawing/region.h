@@ -32,13 +32,13 @@ class Region : public Handled<GpRegion> {
   DRAWING_GET(get_region_data_size, GdipGetRegionDataSize)                   // 26
   std::vector<BYTE> get_region_data() const;                                 // 27
   DRAWING_GET(get_region_hrgn, GdipGetRegionHRgn)                            // 28 (caller owns)
-  DRAWING_GET(is_empty_region, GdipIsEmptyRegion)                            // 29
-  DRAWING_GET(is_infinite_region, GdipIsInfiniteRegion)                      // 30
-  DRAWING_GET(is_equal_region, GdipIsEqualRegion)                            // 31
-  DRAWING_GET(is_visible_region_point, GdipIsVisibleRegionPoint)             // 32
-  DRAWING_GET(is_visible_region_point_i, GdipIsVisibleRegionPointI)          // 33
-  DRAWING_GET(is_visible_region_rect, GdipIsVisibleRegionRect)               // 34
-  DRAWING_GET(is_visible_region_rect_i, GdipIsVisibleRegionRectI)            // 35
+  DRAWING_GET_BOOL(is_empty_region, GdipIsEmptyRegion)                            // 29
+  DRAWING_GET_BOOL(is_infinite_region, GdipIsInfiniteRegion)                      // 30
+  DRAWING_GET_BOOL(is_equal_region, GdipIsEqualRegion)                            // 31
+  DRAWING_GET_BOOL(is_visible_region_point, GdipIsVisibleRegionPoint)             // 32
+  DRAWING_GET_BOOL(is_visible_region_point_i, GdipIsVisibleRegionPointI)          // 33
+  DRAWING_GET_BOOL(is_visible_region_rect, GdipIsVisibleRegionRect)               // 34
+  DRAWING_GET_BOOL(is_visible_region_rect_i, GdipIsVisibleRegionRectI)            // 35
   UINT get_region_scans_count(const Matrix& matrix) const;                   // 36
   std::vector<RectF> get_region_scans(const Matrix& matrix) const;           // 37
   std::vector<Rect> get_region_scans_i(const Matrix& matrix) const;          // 38
