@@ -14,14 +14,8 @@ bool Bitmap::create_bitmap_from_file(std::string_view file, bool icm) {
 }
 
 bool Bitmap::create_bitmap_from_stream(std::span<const BYTE> bytes, bool icm) {
-  ByteStream stream;
-  if (!stream.load(bytes)) return record(Gdiplus::InvalidParameter);
-  GpBitmap* bitmap = nullptr;
-  const auto create = icm ? DRAWING_FLAT(GdipCreateBitmapFromStreamICM)
-                          : DRAWING_FLAT(GdipCreateBitmapFromStream);
-  if (detail::forward<0>(create, std::tuple(), stream.stream(), bitmap) != Gdiplus::Ok) return false;
-  set_native(bitmap, stream);
-  return true;
+  return adopt_from_bytes(bytes, icm ? DRAWING_FLAT(GdipCreateBitmapFromStreamICM)
+                                     : DRAWING_FLAT(GdipCreateBitmapFromStream));
 }
 
 HBITMAP Bitmap::create_hbitmap_from_bitmap(ARGB background) const {

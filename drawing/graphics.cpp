@@ -41,18 +41,14 @@ std::vector<Region> Graphics::measure_character_ranges(std::string_view text, co
 
 bool Graphics::draw_image(const Image& image, REAL x, REAL y, REAL width, REAL height,
                           Gdiplus::Unit source_unit) const {
-  return draw_image_rect_rect(image, x, y, width, height, 0.0f, 0.0f,
-                              static_cast<REAL>(image.get_image_width()),
-                              static_cast<REAL>(image.get_image_height()), source_unit, nullptr,
-                              nullptr, nullptr);
+  return draw_whole_image(DRAWING_FLAT(GdipDrawImageRectRect), image, x, y, width, height,
+                          source_unit);
 }
 
 bool Graphics::draw_image_i(const Image& image, INT x, INT y, INT width, INT height,
                             Gdiplus::Unit source_unit) const {
-  return draw_image_rect_rect_i(image, x, y, width, height, 0, 0,
-                                static_cast<INT>(image.get_image_width()),
-                                static_cast<INT>(image.get_image_height()), source_unit, nullptr,
-                                nullptr, nullptr);
+  return draw_whole_image(DRAWING_FLAT(GdipDrawImageRectRectI), image, x, y, width, height,
+                          source_unit);
 }
 
 }  // namespace drawing

@@ -196,6 +196,16 @@ class Graphics : public Handled<GpGraphics> {
   DRAWING_GET(begin_container2, GdipBeginContainer2)                              // 155
   DRAWING_OP(end_container, GdipEndContainer)                                     // 156
   DRAWING_OP(comment, GdipComment)                                                // 157 (bytes)
+
+ private:
+  template <typename T, typename Fn>
+  bool draw_whole_image(Fn draw_rect_rect, const Image& image, T x, T y, T width, T height,
+                        Gdiplus::Unit source_unit) const {
+    return detail::forward<1>(draw_rect_rect, std::tuple(handle()), image, x, y, width, height,
+                              T(0), T(0), static_cast<T>(image.get_image_width()),
+                              static_cast<T>(image.get_image_height()), source_unit, nullptr,
+                              nullptr, nullptr) == Gdiplus::Ok;
+  }
 };
 
 }  // namespace drawing

@@ -79,14 +79,8 @@ bool Image::load_image_from_file(std::string_view file, bool icm) {
 }
 
 bool Image::load_image_from_stream(std::span<const BYTE> bytes, bool icm) {
-  ByteStream stream;
-  if (!stream.load(bytes)) return record(Gdiplus::InvalidParameter);
-  GpImage* image = nullptr;
-  const auto load = icm ? DRAWING_FLAT(GdipLoadImageFromStreamICM)
-                        : DRAWING_FLAT(GdipLoadImageFromStream);
-  if (detail::forward<0>(load, std::tuple(), stream.stream(), image) != Gdiplus::Ok) return false;
-  set_native(image, stream);
-  return true;
+  return adopt_from_bytes(bytes, icm ? DRAWING_FLAT(GdipLoadImageFromStreamICM)
+                                     : DRAWING_FLAT(GdipLoadImageFromStream));
 }
 
 std::vector<EncoderParameterRecord> Image::get_encoder_parameter_list(

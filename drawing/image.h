@@ -74,6 +74,18 @@ class Image : public Handled<GpImage> {
   DRAWING_OP(remove_property_item, GdipRemovePropertyItem)                    // 39
   DRAWING_LIST(get_property_id_list, PROPID, GdipGetPropertyCount,            // 40
                GdipGetPropertyIdList)
+
+ protected:
+  // A picture read by `load` from a new stream holding the bytes; the stream stays with it.
+  template <typename Native>
+  bool adopt_from_bytes(std::span<const BYTE> bytes, Status(WINGDIPAPI* load)(IStream*, Native**)) {
+    ByteStream stream;
+    if (!stream.load(bytes)) return record(Gdiplus::InvalidParameter);
+    Native* picture = nullptr;
+    if (detail::forward<0>(load, std::tuple(), stream.stream(), picture) != Gdiplus::Ok) return false;
+    set_native(picture, stream);
+    return true;
+  }
 };
 
 }  // namespace drawing
