@@ -1,6 +1,6 @@
 #pragma once
 // The main window's controls, named and ordered as in its layout.
-#include "host/ui.h"
+#include "host/control_id.h"
 
 namespace generator {
 

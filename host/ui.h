@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-namespace host {
+#include "host/control_id.h"
 
-using ControlId = int;
+namespace host {
 
 class Ui {
  public:
@@ -20,6 +20,8 @@ class Ui {
   virtual int selection_index(ControlId control) const = 0;
 
   // Report list view; rows and columns count from 0.
+  // While redrawing is off the list takes rows without painting; turning it on repaints it once.
+  virtual void set_list_redraw(ControlId list, bool redraw) = 0;
   virtual void delete_all_rows(ControlId list) = 0;
   virtual int append_row(ControlId list) = 0;
   virtual void set_cell_text(ControlId list, int row, int column, std::string_view text) = 0;

@@ -44,23 +44,36 @@ yanxi_build() {
   cmake --build "$dir" -j"$(nproc)"
 }
 
-# A prefix is made once (wineboot costs about 20 s) and given the CJK font replacements, so that
-# the names the skin draws with resolve to an installed font.
+# yanxi_prepare_prefix PREFIX [SETTINGS.reg ...]
+# A prefix is made once (wineboot costs about 20 s) and given tools/wine-prefix.reg (CJK font
+# replacements, so that the names the program draws with resolve to an installed font, and no
+# debugger on a crash) and any further settings. The stamp holds the settings' checksum, so that
+# a change reaches existing prefixes too.
 yanxi_prepare_prefix() {
   local prefix=$1
+  shift
+  local settings=("$YANXI_ROOT/tools/wine-prefix.reg" "$@")
   mkdir -p "$prefix"
   (
     flock 9
-    [ -f "$prefix/.yanxi-ready" ] && exit 0
+    local sum file reg
+    sum=$(cat "${settings[@]}" | sha1sum | cut -d' ' -f1)
+    [ "$(cat "$prefix/.yanxi-ready" 2>/dev/null)" = "$sum" ] && exit 0
     export WINEPREFIX=$prefix
     # No Mono or Gecko: the program needs neither, and their installers would ask for a download.
-    WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1
-    local reg
-    reg=$(mktemp --suffix=.reg)
-    iconv -f UTF-8 -t UTF-16 "$YANXI_ROOT/tools/wine-fonts.reg" >"$reg"
-    wine regedit "$reg" >/dev/null 2>&1
-    rm -f "$reg"
+    [ -f "$prefix/system.reg" ] || WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1
+    for file in "${settings[@]}"; do
+      reg=$(mktemp --suffix=.reg)
+      iconv -f UTF-8 -t UTF-16 "$file" >"$reg"
+      wine regedit "$reg" >/dev/null 2>&1
+      rm -f "$reg"
+    done
     wineserver -w
-    touch "$prefix/.yanxi-ready"
+    echo "$sum" >"$prefix/.yanxi-ready"
   ) 9>"$prefix.lock"
+}
+
+# The prefix of a cross build's tests and benchmarks.
+yanxi_prepare_test_prefix() {
+  yanxi_prepare_prefix "$1" "$YANXI_ROOT/tools/wine-test-prefix.reg"
 }

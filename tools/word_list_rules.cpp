@@ -1,11 +1,10 @@
 #include "tools/word_list_rules.h"
 
-#include <iconv.h>
-
 #include <algorithm>
 #include <map>
 #include <set>
 
+#include "host/code_page.h"
 #include "host/texts.h"
 
 namespace word_list_check {
@@ -158,17 +157,9 @@ std::vector<std::string> check_gbk_list(const ListExpectation& expected, std::st
 }
 
 bool utf8_to_gbk(std::string_view utf8, std::string& gbk) {
-  iconv_t cd = iconv_open("GBK", "UTF-8");
-  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
-  gbk.assign(utf8.size() * 2 + 1, '\0');
-  char* in = const_cast<char*>(utf8.data());
-  std::size_t in_left = utf8.size();
-  char* out = gbk.data();
-  std::size_t out_left = gbk.size();
-  const bool ok = iconv(cd, &in, &in_left, &out, &out_left) != static_cast<std::size_t>(-1);
-  iconv_close(cd);
-  gbk.resize(gbk.size() - out_left);
-  return ok;
+  auto converted = host::recode(utf8, host::kUtf8, host::kGbk);
+  if (converted) gbk = std::move(*converted);
+  return converted.has_value();
 }
 
 std::vector<std::string> check_list_file(const ListExpectation& expected, std::string_view utf8) {

@@ -20,6 +20,7 @@ class FakeUi : public host::Ui {
   std::map<host::ControlId, int> selections;
   std::vector<std::map<int, std::string>> rows;  // the one list view: row → column → text
   int selected = -1;
+  bool redrawing = true;
   bool clipboard_held_elsewhere = false;
   std::optional<std::string> clipboard;
   std::vector<MessageBox> boxes;
@@ -33,6 +34,7 @@ class FakeUi : public host::Ui {
     auto it = selections.find(c);
     return it == selections.end() ? -1 : it->second;
   }
+  void set_list_redraw(host::ControlId, bool redraw) override { redrawing = redraw; }
   void delete_all_rows(host::ControlId) override {
     rows.clear();
     selected = -1;

@@ -14,6 +14,7 @@ TEST_F(GeneratorTest, ABatchBecomesItsRowsAndNoMore) {
   ASSERT_EQ(ui.rows.size(), 70u) << "the old rows are gone and no blank row follows the last line";
   EXPECT_EQ(ui.cell_text(0, 0, 0), "line1");
   EXPECT_EQ(ui.cell_text(0, 69, 0), "line70");
+  EXPECT_TRUE(ui.redrawing) << "the list paints again once the batch is in";
 }
 
 TEST_F(GeneratorTest, PiecesAfterASpaceGoToFurtherColumns) {
