@@ -130,10 +130,13 @@ TEST_F(ProgramTest, TransparentLabelsPaintNoBackground) {
   ReleaseDC(label, dc);
 }
 
-TEST_F(ProgramTest, ClosingTheWindowRunsTheExitRoutineOnce) {
+TEST_F(ProgramTest, AltF4ClosesTheWindowAndTheExitRoutineRunsOnce) {
   start();
-  PostMessageA(main_window(), WM_CLOSE, 0, 0);
+  SetForegroundWindow(main_window());
+  SetFocus(control(Control::编辑框1));
+  test_support::press_keys({VK_MENU, VK_F4});
   EXPECT_TRUE(test_support::pump_until_quit()) << "closing the main window ends the message loop";
+  EXPECT_FALSE(IsWindow(main_window()));
   program->exit();
   program->exit();
   EXPECT_EQ(events, (std::vector<std::string>{"startup", "window created", "exit"}));

@@ -81,6 +81,21 @@ POINT centre_of(HWND window) {
   return {(r.right - r.left) / 2, (r.bottom - r.top) / 2};
 }
 
+void press_keys(std::initializer_list<WORD> virtual_keys) {
+  std::vector<INPUT> inputs;
+  auto key = [](WORD vk, DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.dwFlags = flags;
+    return input;
+  };
+  for (WORD vk : virtual_keys) inputs.push_back(key(vk, 0));
+  for (auto vk = std::rbegin(virtual_keys); vk != std::rend(virtual_keys); ++vk)
+    inputs.push_back(key(*vk, KEYEVENTF_KEYUP));
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 MessageBoxWatcher::MessageBoxWatcher(HWND probe) : probe_(probe), thread_([this] { watch(); }) {}
 
 MessageBoxWatcher::~MessageBoxWatcher() {

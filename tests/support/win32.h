@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <functional>
+#include <initializer_list>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -23,6 +24,8 @@ bool pump_until_quit(int timeout_ms = 5000);
 void click_at(HWND window, POINT client_point);
 void double_click_at(HWND window, POINT client_point);
 POINT centre_of(HWND window);
+// Real keyboard input: presses the keys in order, then releases them in reverse.
+void press_keys(std::initializer_list<WORD> virtual_keys);
 
 // Watches for message boxes of this process on its own thread, records their caption and text
 // and closes each with OK. `probe` is a window whose enabled state is noted while a box shows
