@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "skin/core/tooltip.h"
+#include "drawing/tooltip_window.h"
 #include "skin/core/types.h"
 
 namespace skin {
@@ -33,7 +33,7 @@ struct ButtonRecord {
   std::int32_t reserved = 0;
   std::int32_t checked = 0;
   HWND attach_parent = nullptr;
-  Tooltip tooltip;
+  drawing::TooltipWindow tooltip;
   std::string font_family;
   std::int32_t font_size = 0;
   std::int32_t font_style = 0;

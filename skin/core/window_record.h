@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "drawing/tooltip_window.h"
 #include "skin/controls/button.h"
 #include "skin/controls/combo_box.h"
 #include "skin/controls/edit.h"
@@ -15,7 +16,6 @@
 #include "skin/controls/trackbar.h"
 #include "skin/controls/up_down.h"
 #include "skin/core/lists.h"
-#include "skin/core/tooltip.h"
 #include "skin/core/types.h"
 #include "skin/painters/panels.h"
 #include "skin/painters/status_bar.h"
@@ -109,7 +109,8 @@ struct WindowRecord {
   HWND hot_parent = nullptr;
   Routine help_callback = nullptr;
   Routine menu_callback = nullptr;
-  Tooltip tooltip;
+  // One system tooltip with a tool per caption button; a copy of the record shares it.
+  drawing::TooltipWindow tooltip;
   std::int32_t status_bar_height = 0;
   Box status_bar_rect;
   List<StatusItem> status_items{StatusItem{}};

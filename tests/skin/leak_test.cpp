@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "skin/core/background.h"
+#include "skin/core/dc_registry.h"
 #include "skin/core/properties.h"
 #include "skin/core/thunk.h"
 #include "skin/core/window_records.h"
@@ -20,14 +22,17 @@ void skin_objects_round() {
   skin->call<void>(0);
 }
 
-// A skinned window with controls and the painter's objects, removed as the window is destroyed.
+// A skinned window with controls and the painter's objects, whose button paints on background
+// snapshots; removed as the window is destroyed.
 void destroyed_window_round() {
   skin_test::Window window = skin_test::create_top_window(0, 0, 120, 80);
   HWND button = skin_test::create_child("Button", window.get(), 0, 0, 40, 20);
   const int w = skin_test::skin_window(window.get());
   skin::WindowRecord& r = skin::window_records()[w];
   skin_test::register_control(r.button_list, button, w);
-  const auto objects = skin_test::give_painter_objects(r, button);
+  skin_test::give_painter_objects(r, button);
+  skin::release_dc(skin::background_snapshot(button, {0, 0, 40, 20}));
+  DeleteObject(skin::control_background_bitmap(button));
   // The button's brush is the colour message handler's to delete, not the record's.
   DeleteObject(skin::get_property<HGDIOBJ>(button, skin::property::colour_brush));
   DeleteObject(skin::get_property<HGDIOBJ>(button, skin::property::colour_brush_bitmap));
@@ -66,6 +71,7 @@ TEST(Leaks, NoGdiObjectOrThunkOutlivesItsOwner) {
     EXPECT_EQ(skin_test::live_gdi_objects(), gdi);
     EXPECT_EQ(skin::ThunkBlock::live_count(), thunks);
     EXPECT_EQ(skin::window_records().count(), 0);
+    EXPECT_TRUE(skin::dc_registry().empty());
   }
 }
 
