@@ -4,7 +4,7 @@
 
 #include "host/clipboard.h"
 #include "host/host_texts.h"
-#include "host/window_text.h"
+#include "host/platform.h"
 
 namespace host {
 

@@ -8,7 +8,7 @@
 
 #include "host/control_id.h"
 #include "host/form_layout.h"
-#include "host/gdi_owner.h"
+#include "host/platform.h"
 
 namespace host {
 
@@ -43,8 +43,8 @@ class FormWindow {
 
   const FormLayout& layout_;
   Events events_;
-  FontOwner control_font_;
-  std::vector<FontOwner> own_fonts_;
+  GdiObject<HFONT> control_font_;
+  std::vector<GdiObject<HFONT>> own_fonts_;
   std::vector<HWND> controls_;
   HWND hwnd_ = nullptr;
   bool closing_from_owner_ = false;  // the owner's destruction ends no message loop

@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "host/http_client.h"
-#include "host/window_text.h"
+#include "host/platform.h"
 
 namespace host {
 

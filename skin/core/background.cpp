@@ -9,7 +9,7 @@
 #include "skin/core/colour.h"
 #include "skin/core/dc_registry.h"
 #include "skin/core/pictures.h"
-#include "skin/core/platform.h"
+#include "host/platform.h"
 #include "skin/core/properties.h"
 #include "skin/core/settings.h"
 #include "skin/core/window_records.h"
@@ -65,7 +65,7 @@ int floor_half(int value) { return static_cast<int>(std::floor(value / 2.0)); }
 }  // namespace
 
 RECT rect_in(HWND container, HWND control) {
-  return offset_by(window_rect(control), window_rect(container));
+  return offset_by(host::window_rect(control), host::window_rect(container));
 }
 
 RECT rect_in_root(HWND control) { return rect_in(GetAncestor(control, GA_ROOT), control); }
@@ -73,7 +73,7 @@ RECT rect_in_root(HWND control) { return rect_in(GetAncestor(control, GA_ROOT), 
 RECT rect_in_owner(HWND control) {
   if (find_window_record(control)) return {};
   if (const int w = find_skinned_ancestor(control)) {
-    for (HWND p = parent_of(control); p; p = parent_of(p)) {
+    for (HWND p = host::parent_of(control); p; p = host::parent_of(p)) {
       if (p == window_records()[w].hwnd || find_panel(w, p)) return rect_in(p, control);
     }
   }
@@ -88,15 +88,17 @@ HDC background_snapshot(HWND control, const RECT& rect) {
     BitBlt(snapshot, 0, 0, w, h, source, at.left + rect.left, at.top + rect.top, SRCCOPY);
   };
   auto back_buffer = [](int window_index) { return window_records()[window_index].back_buffer_dc; };
-  auto cached_picture = [](HWND host) { return get_property<HDC>(host, property::cached_picture_dc); };
+  auto cached_picture = [](HWND tab_host) {
+    return host::get_property<HDC>(tab_host, property::cached_picture_dc);
+  };
   const Owner owner = find_owner(control, true);
 
   if (owner.is_window) {
     copy_from(back_buffer(owner.window_index), rect_in_owner(control));
     tint(snapshot, owner.window_index, find_panel(owner.window_index, control), w, h, true);
   } else if (owner.substitute == control) {
-    if (const auto host = get_property<HWND>(control, property::substitute_parent)) {
-      copy_from(cached_picture(host), rect_in(host, control));
+    if (const auto tab_host = host::get_property<HWND>(control, property::substitute_parent)) {
+      copy_from(cached_picture(tab_host), rect_in(tab_host, control));
     } else if (const int window_index = find_skinned_ancestor(control)) {
       copy_from(back_buffer(window_index), rect_in_root(control));
     }
@@ -125,13 +127,13 @@ HBITMAP control_background_bitmap(HWND control) {
   const RECT box = client_box(control);
   const HDC snapshot = background_snapshot(control, box);
   if (!snapshot) return nullptr;
-  const int w = width_of(box), h = height_of(box);
+  const int w = host::width_of(box), h = host::height_of(box);
   fill_block(snapshot, to_argb(0xFFFFFF, skin_settings().wash_alpha, true), w, h);
 
-  const MemoryDc copy(CreateCompatibleDC(snapshot));
+  const host::MemoryDc copy(CreateCompatibleDC(snapshot));
   const HBITMAP bitmap = CreateCompatibleBitmap(snapshot, w, h);
   {
-    const ScopedSelection selection(copy.get(), bitmap);
+    const host::ScopedSelection selection(copy.get(), bitmap);
     BitBlt(copy.get(), 0, 0, w, h, snapshot, 0, 0, SRCCOPY);
   }
   release_dc(snapshot);
@@ -139,14 +141,14 @@ HBITMAP control_background_bitmap(HWND control) {
 }
 
 RECT client_box(HWND control) {
-  const RECT window = window_rect(control);
-  const RECT client = client_rect(control);
-  const int cw = width_of(client), ch = height_of(client);
+  const RECT window = host::window_rect(control);
+  const RECT client = host::client_rect(control);
+  const int cw = host::width_of(client), ch = host::height_of(client);
   const LONG style = GetWindowLongA(control, GWL_STYLE);
   const int vertical_bar = style & WS_VSCROLL ? scroll_bar_width : 0;
   const int horizontal_bar = style & WS_HSCROLL ? scroll_bar_width : 0;
-  const int border_x = floor_half(width_of(window) - (cw + vertical_bar));
-  const int border_y = floor_half(height_of(window) - (ch + horizontal_bar));
+  const int border_x = floor_half(host::width_of(window) - (cw + vertical_bar));
+  const int border_y = floor_half(host::height_of(window) - (ch + horizontal_bar));
   return {border_x, border_y, border_x + cw, border_y + ch};
 }
 

@@ -1,6 +1,6 @@
 #include "skin/core/window_records.h"
 
-#include "skin/core/platform.h"
+#include "host/platform.h"
 #include "skin/core/properties.h"
 
 namespace skin {
@@ -22,17 +22,17 @@ PanelPlace find_panel_anywhere(HWND window) {
 }
 
 bool carries_tab_host_mark(HWND window) {
-  return get_property<int>(window, property::tab_host_mark) == 1;
+  return host::get_property<int>(window, property::tab_host_mark) == 1;
 }
 
 void delete_brush_properties(HWND control) {
-  DeleteObject(get_property<HGDIOBJ>(control, property::colour_brush_bitmap));
-  DeleteObject(get_property<HGDIOBJ>(control, property::colour_brush));
+  DeleteObject(host::get_property<HGDIOBJ>(control, property::colour_brush_bitmap));
+  DeleteObject(host::get_property<HGDIOBJ>(control, property::colour_brush));
 }
 
 void release_back_buffer(const WindowRecord& record) {
-  const auto replaced = get_property<HGDIOBJ>(record.hwnd, property::back_buffer_replaced);
-  const auto bitmap = get_property<HGDIOBJ>(record.hwnd, property::back_buffer_bitmap);
+  const auto replaced = host::get_property<HGDIOBJ>(record.hwnd, property::back_buffer_replaced);
+  const auto bitmap = host::get_property<HGDIOBJ>(record.hwnd, property::back_buffer_bitmap);
   HGDIOBJ selected = nullptr;
   if (record.back_buffer_dc) {
     selected = replaced ? SelectObject(record.back_buffer_dc, replaced) : nullptr;
@@ -58,7 +58,7 @@ void release_gdi_objects(const WindowRecord& record) {
 template <class Records>
 void set_window_index(const Records& records, const char* name, int window_index) {
   for (const auto& r : records) {
-    if (r.handle) set_property(r.handle, name, window_index);
+    if (r.handle) host::set_property(r.handle, name, window_index);
   }
 }
 
@@ -66,7 +66,7 @@ void renumber_window_records() {
   auto& records = window_records();
   for (int j = 1; j <= records.count(); ++j) {
     const WindowRecord& r = records[j];
-    set_property(r.hwnd, property::list_index, j);
+    host::set_property(r.hwnd, property::list_index, j);
     set_window_index(r.frame_list, property::window_index, j);
     set_window_index(r.button_list, property::window_index, j);
     set_window_index(r.edit_list, property::window_index, j);
@@ -97,7 +97,7 @@ int find_window_record(HWND window) {
 }
 
 int find_skinned_ancestor(HWND window) {
-  for (HWND p = parent_of(window); p; p = parent_of(p)) {
+  for (HWND p = host::parent_of(window); p; p = host::parent_of(p)) {
     if (const int w = find_window_record(p)) return w;
   }
   return 0;
@@ -114,7 +114,7 @@ int find_panel(int window_index, HWND control) {
 }
 
 int find_marked_panel(int window_index, HWND control, HWND stop) {
-  for (HWND p = parent_of(control); p && p != stop; p = parent_of(p)) {
+  for (HWND p = host::parent_of(control); p && p != stop; p = host::parent_of(p)) {
     const int position = find_panel(window_index, p);
     if (position && window_records()[window_index].panel_list[position].skinned) return position;
   }
@@ -124,13 +124,13 @@ int find_marked_panel(int window_index, HWND control, HWND stop) {
 Owner find_owner(HWND control, bool use_marks) {
   if (use_marks && carries_tab_host_mark(control)) return {.substitute = control};
   if (const int w = find_window_record(control)) return {.is_window = true, .window_index = w};
-  for (HWND p = parent_of(control); p; p = parent_of(p)) {
+  for (HWND p = host::parent_of(control); p; p = host::parent_of(p)) {
     if (const int w = find_window_record(p)) return {.is_window = true, .window_index = w};
     // A tab host is also a panel; its mark comes first, so that everything inside it is drawn
     // over its own picture.
     if (use_marks && carries_tab_host_mark(p)) return {.substitute = p};
     if (const PanelPlace panel = find_panel_anywhere(p); panel.window_index) {
-      const auto substitute = get_property<HWND>(p, property::substitute_parent);
+      const auto substitute = host::get_property<HWND>(p, property::substitute_parent);
       if (use_marks && substitute) return {.substitute = substitute};
       return {.window_index = panel.window_index, .panel_position = panel.position};
     }

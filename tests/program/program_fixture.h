@@ -13,7 +13,7 @@
 #include "generator/controls.h"
 #include "generator/main_window_layout.h"
 #include "generator/program.h"
-#include "host/window_text.h"
+#include "host/platform.h"
 #include "tests/support/gbk.h"
 #include "tests/support/win32.h"
 

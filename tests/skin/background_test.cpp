@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "skin/core/dc_registry.h"
-#include "skin/core/platform.h"
+#include "host/platform.h"
 #include "skin/core/properties.h"
 #include "skin/core/settings.h"
 #include "skin/core/window_records.h"
@@ -158,26 +158,26 @@ TEST_F(Snapshot, OfAControlInAPanelTakesThePanelsTint) {
 }
 
 TEST_F(Snapshot, InsideATabHostComesFromItsCachedPicture) {
-  HWND host = create_child("SysTabControl32", top(), 30, 40, 300, 200);
-  add_panel(host, 0, 255, false);
-  skin::set_property(host, skin::property::tab_host_mark, 1);
+  HWND tab_host = create_child("SysTabControl32", top(), 30, 40, 300, 200);
+  add_panel(tab_host, 0, 255, false);
+  host::set_property(tab_host, skin::property::tab_host_mark, 1);
   PatternPicture host_picture(300, 200, tab_seed);
-  skin::set_property(host, skin::property::cached_picture_dc, host_picture.dc());
-  HWND on_host = create_child("Button", host, 10, 30, 50, 20);
-  HWND group = create_child("Button", host, 80, 30, 150, 120, BS_GROUPBOX);
+  host::set_property(tab_host, skin::property::cached_picture_dc, host_picture.dc());
+  HWND on_host = create_child("Button", tab_host, 10, 30, 50, 20);
+  HWND group = create_child("Button", tab_host, 80, 30, 150, 120, BS_GROUPBOX);
   add_panel(group, 0x0000FF, 80);
-  skin::set_property(group, skin::property::substitute_parent, host);
+  host::set_property(group, skin::property::substitute_parent, tab_host);
   HWND in_group = create_child("Button", group, 10, 20, 40, 20);
 
-  // The host itself shows the window's picture.
-  HDC s = background_snapshot(host, {0, 0, 300, 200});
+  // The tab host itself shows the window's picture.
+  HDC s = background_snapshot(tab_host, {0, 0, 300, 200});
   expect_pattern(s, 300, 200, 30, 40, window_seed);
   release_dc(s);
-  // A control on it shows the host's picture.
+  // A control on it shows the tab host's picture.
   s = background_snapshot(on_host, {0, 0, 50, 20});
   expect_pattern(s, 50, 20, 10, 30, tab_seed);
   release_dc(s);
-  // A control in a tinted group box on it: the host's picture under the group box's tint.
+  // A control in a tinted group box on it: the tab host's picture under the group box's tint.
   s = background_snapshot(in_group, {0, 0, 40, 20});
   expect_pattern(s, 40, 20, 90, 50, tab_seed, 0x0000FF, 80);
   release_dc(s);
@@ -185,12 +185,12 @@ TEST_F(Snapshot, InsideATabHostComesFromItsCachedPicture) {
 
 TEST_F(Snapshot, OfAHostWithASubstituteParentComesFromThatParentsPicture) {
   HWND outer = create_child("SysTabControl32", top(), 10, 10, 380, 280);
-  skin::set_property(outer, skin::property::tab_host_mark, 1);
+  host::set_property(outer, skin::property::tab_host_mark, 1);
   PatternPicture outer_picture(380, 280, tab_seed);
-  skin::set_property(outer, skin::property::cached_picture_dc, outer_picture.dc());
+  host::set_property(outer, skin::property::cached_picture_dc, outer_picture.dc());
   HWND inner = create_child("SysTabControl32", outer, 20, 30, 200, 150);
-  skin::set_property(inner, skin::property::tab_host_mark, 1);
-  skin::set_property(inner, skin::property::substitute_parent, outer);
+  host::set_property(inner, skin::property::tab_host_mark, 1);
+  host::set_property(inner, skin::property::substitute_parent, outer);
   const HDC s = background_snapshot(inner, {0, 0, 200, 150});
   expect_pattern(s, 200, 150, 20, 30, tab_seed);
   release_dc(s);
@@ -211,8 +211,8 @@ TEST_F(Snapshot, ControlBackgroundBitmapIsTheClientAreaUnderTheWash) {
   ASSERT_NE(bitmap, nullptr);
   BITMAP info{};
   GetObjectA(bitmap, sizeof info, &info);
-  EXPECT_EQ(info.bmWidth, skin::width_of(box));
-  EXPECT_EQ(info.bmHeight, skin::height_of(box));
+  EXPECT_EQ(info.bmWidth, host::width_of(box));
+  EXPECT_EQ(info.bmHeight, host::height_of(box));
   const HDC dc = CreateCompatibleDC(nullptr);
   const HGDIOBJ replaced = SelectObject(dc, bitmap);
   expect_pattern(dc, info.bmWidth, info.bmHeight, 60 + box.left, 70 + box.top, window_seed,

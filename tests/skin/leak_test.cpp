@@ -34,8 +34,8 @@ void destroyed_window_round() {
   skin::release_dc(skin::background_snapshot(button, {0, 0, 40, 20}));
   DeleteObject(skin::control_background_bitmap(button));
   // The button's brush is the colour message handler's to delete, not the record's.
-  DeleteObject(skin::get_property<HGDIOBJ>(button, skin::property::colour_brush));
-  DeleteObject(skin::get_property<HGDIOBJ>(button, skin::property::colour_brush_bitmap));
+  DeleteObject(host::get_property<HGDIOBJ>(button, skin::property::colour_brush));
+  DeleteObject(host::get_property<HGDIOBJ>(button, skin::property::colour_brush_bitmap));
   DestroyWindow(window.get());
 }
 

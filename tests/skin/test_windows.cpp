@@ -49,7 +49,7 @@ int skin_window(HWND window) {
   skin::WindowRecord record;
   record.hwnd = window;
   const int index = skin::append_window_record(record);
-  skin::set_property(window, skin::property::list_index, index);
+  host::set_property(window, skin::property::list_index, index);
   return index;
 }
 
@@ -62,13 +62,13 @@ HBITMAP small_bitmap() { return CreateBitmap(4, 4, 1, 32, nullptr); }
 std::vector<HGDIOBJ> give_painter_objects(skin::WindowRecord& r, HWND control) {
   const HBITMAP brush_bitmap = small_bitmap();
   const HBRUSH brush = CreatePatternBrush(brush_bitmap);
-  skin::set_property(control, skin::property::colour_brush_bitmap, brush_bitmap);
-  skin::set_property(control, skin::property::colour_brush, brush);
+  host::set_property(control, skin::property::colour_brush_bitmap, brush_bitmap);
+  host::set_property(control, skin::property::colour_brush, brush);
   r.back_buffer_dc = CreateCompatibleDC(nullptr);
   const HBITMAP back_buffer = small_bitmap();
-  skin::set_property(r.hwnd, skin::property::back_buffer_replaced,
+  host::set_property(r.hwnd, skin::property::back_buffer_replaced,
                      SelectObject(r.back_buffer_dc, back_buffer));
-  skin::set_property(r.hwnd, skin::property::back_buffer_bitmap, back_buffer);
+  host::set_property(r.hwnd, skin::property::back_buffer_bitmap, back_buffer);
   r.caption_layer_dc = CreateCompatibleDC(nullptr);
   r.caption_layer_bitmap = small_bitmap();
   r.caption_layer_saved = SelectObject(r.caption_layer_dc, r.caption_layer_bitmap);

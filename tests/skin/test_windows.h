@@ -6,7 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "skin/core/platform.h"
+#include "host/platform.h"
 #include "skin/core/properties.h"
 #include "skin/core/window_records.h"
 
@@ -40,8 +40,8 @@ int register_control(skin::RecordList<Record>& list, HWND control, int window_in
   Record record{};
   record.handle = control;
   const int position = list.register_record(record);
-  skin::set_property(control, skin::property::list_index, position);
-  skin::set_property(control, skin::property::window_index, window_index);
+  host::set_property(control, skin::property::list_index, position);
+  host::set_property(control, skin::property::window_index, window_index);
   return position;
 }
 

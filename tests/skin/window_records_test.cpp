@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "skin/core/platform.h"
+#include "host/platform.h"
 #include "skin/core/properties.h"
 #include "tests/skin/test_windows.h"
 
@@ -161,8 +161,8 @@ TEST_F(WindowRecords, FindOwnerWalks) {
   const int panel_position = register_control(r.panel_list, panel, w);
   const int tab_position = register_control(r.panel_list, tab_host, w);
   const int tab_group_position = register_control(r.panel_list, tab_group, w);
-  skin::set_property(tab_host, skin::property::tab_host_mark, 1);
-  skin::set_property(tab_group, skin::property::substitute_parent, tab_host);
+  host::set_property(tab_host, skin::property::tab_host_mark, 1);
+  host::set_property(tab_group, skin::property::substitute_parent, tab_host);
 
   struct Case {
     const char* name;
@@ -218,7 +218,7 @@ std::vector<HWND> skin_with_controls(HWND window) {
   register_control(r.panel_list, child("Static"), w);
   HWND keyed = child("SysMonthCal32");
   r.extra_control_list.register_record({keyed});
-  skin::set_property(keyed, skin::property::keyed_window_index, w);
+  host::set_property(keyed, skin::property::keyed_window_index, w);
   return controls;
 }
 
@@ -227,29 +227,29 @@ TEST_F(WindowRecords, DestroyingTheFirstWindowRenumbersTheSecondAndItsControls) 
   skin_test::Window second = skin_test::create_top_window(0, 0, 200, 200);
   skin_with_controls(first.get());
   const std::vector<HWND> controls = skin_with_controls(second.get());
-  ASSERT_EQ(skin::get_property<int>(second.get(), list_index), 2);
+  ASSERT_EQ(host::get_property<int>(second.get(), list_index), 2);
 
   DestroyWindow(first.get());
 
   ASSERT_EQ(window_records().count(), 1);
   EXPECT_EQ(window_records()[1].hwnd, second.get());
-  EXPECT_EQ(skin::get_property<int>(second.get(), list_index), 1);
+  EXPECT_EQ(host::get_property<int>(second.get(), list_index), 1);
   HWND keyed = controls.back();
   for (HWND control : controls) {
     const char* name = control == keyed ? skin::property::keyed_window_index : window_index;
-    EXPECT_EQ(skin::get_property<int>(control, name), 1);
+    EXPECT_EQ(host::get_property<int>(control, name), 1);
   }
   // The control's own position in its list is left alone.
-  EXPECT_EQ(skin::get_property<int>(controls[2], list_index), 2);
+  EXPECT_EQ(host::get_property<int>(controls[2], list_index), 2);
 }
 
 TEST_F(WindowRecords, RemovalOfAnUnknownWindowStillRenumbers) {
   skin_test::Window window = skin_test::create_top_window(0, 0, 100, 100);
   skin_test::skin_window(window.get());
-  skin::set_property(window.get(), list_index, 5);
+  host::set_property(window.get(), list_index, 5);
   skin::remove_window_record(reinterpret_cast<HWND>(0x4321));
   EXPECT_EQ(window_records().count(), 1);
-  EXPECT_EQ(skin::get_property<int>(window.get(), list_index), 1);
+  EXPECT_EQ(host::get_property<int>(window.get(), list_index), 1);
 }
 
 TEST_F(WindowRecords, RemovalReleasesEveryGdiObjectOfTheRecord) {

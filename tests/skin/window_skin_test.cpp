@@ -51,7 +51,7 @@ TEST(WindowSkin, WindowProcedureThunkPassesMessagesToTheSavedProcedure) {
   const WindowSkin skin;
   skin_test::Window window = skin_test::create_top_window(20, 20, 160, 120);
   HWND w = window.get();
-  skin::set_property(w, skin::property::previous_proc, &answering_proc);
+  host::set_property(w, skin::property::previous_proc, &answering_proc);
   SetWindowLongA(w, GWL_WNDPROC, static_cast<LONG>(skin.window_proc_thunk.entry_address()));
   EXPECT_EQ(SendMessageA(w, answered_message, 40, 2), 42);
   // Also by slot number.

@@ -96,6 +96,21 @@ void press_keys(std::initializer_list<WORD> virtual_keys) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+namespace {
+
+// Binds the socket to a port of 127.0.0.1 that the system picks, and returns the port.
+unsigned short bind_to_free_loopback_port(SOCKET s) {
+  sockaddr_in address = {};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
+  int size = sizeof address;
+  getsockname(s, reinterpret_cast<sockaddr*>(&address), &size);
+  return ntohs(address.sin_port);
+}
+
+}  // namespace
+
 MessageBoxWatcher::MessageBoxWatcher(HWND probe) : probe_(probe), thread_([this] { watch(); }) {}
 
 MessageBoxWatcher::~MessageBoxWatcher() {
@@ -137,13 +152,7 @@ LoopbackHttpServer::LoopbackHttpServer(std::string response, bool hold)
   WSADATA data;
   WSAStartup(MAKEWORD(2, 2), &data);
   SOCKET listener = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-  sockaddr_in address = {};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address);
-  int size = sizeof address;
-  getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size);
-  port_ = ntohs(address.sin_port);
+  port_ = bind_to_free_loopback_port(listener);
   listen(listener, 8);
   listener_ = listener;
   thread_ = std::thread([this] { serve(); });
@@ -192,15 +201,10 @@ unsigned short closed_loopback_port() {
   WSADATA data;
   WSAStartup(MAKEWORD(2, 2), &data);
   SOCKET s = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-  sockaddr_in address = {};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
-  int size = sizeof address;
-  getsockname(s, reinterpret_cast<sockaddr*>(&address), &size);
+  const unsigned short port = bind_to_free_loopback_port(s);
   closesocket(s);
   WSACleanup();
-  return ntohs(address.sin_port);
+  return port;
 }
 
 bool clipboard_text(std::string& text) {

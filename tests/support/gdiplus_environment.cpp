@@ -1,4 +1,4 @@
-// Every skin test runs with GDI+ started, as the program runs its skin.
+// The test executable runs with GDI+ started, as the program runs its skin.
 #include <windows.h>
 #include <gdiplus.h>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "skin/core/platform.h"
+#include "host/platform.h"
 
-namespace skin {
+namespace host {
 
 RECT window_rect(HWND window) {
   RECT r{};
@@ -27,4 +27,4 @@ HWND parent_of(HWND window) {
   return GetParent(window);
 }
 
-}  // namespace skin
+}  // namespace host

@@ -1,5 +1,5 @@
 #pragma once
-// The few Win32 user and GDI helpers that the skin needs in many places: typed window properties,
+// The few Win32 user and GDI helpers needed in many places: typed window properties,
 // owners of GDI objects and device contexts, and reads that return values instead of filling
 // out-parameters.
 #include <windows.h>
@@ -9,7 +9,7 @@
 #include <string>
 #include <type_traits>
 
-namespace skin {
+namespace host {
 
 // A window property holds one 32-bit value under a name; an absent property reads 0.
 template <class T = std::uintptr_t>
@@ -89,4 +89,4 @@ std::string window_text(HWND window);
 // there instead of going on to an owner window.
 HWND parent_of(HWND window);
 
-}  // namespace skin
+}  // namespace host
