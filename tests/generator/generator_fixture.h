@@ -41,14 +41,7 @@ class GeneratorTest : public testing::Test {
 
   // The lines of 编辑框2, checked to be exactly BATCH_LINES lines each ended by CR LF.
   std::vector<std::string> batch_lines() const {
-    const std::string batch = text_of(generator::Control::编辑框2);
-    EXPECT_GE(batch.size(), 2u);
-    EXPECT_EQ(batch.substr(batch.size() - 2), "\r\n");
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = batch.find("\r\n", start)) != std::string::npos; start = end + 2)
-      lines.push_back(batch.substr(start, end - start));
-    EXPECT_EQ(start, batch.size()) << "text after the last CR LF";
+    const auto lines = test_support::crlf_lines(text_of(generator::Control::编辑框2));
     EXPECT_EQ(lines.size(), static_cast<std::size_t>(generator::BATCH_LINES));
     return lines;
   }

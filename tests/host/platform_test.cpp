@@ -3,16 +3,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <memory>
-
 #include "tests/support/gbk.h"
+#include "tests/support/win32.h"
 
 namespace {
 
-struct WindowDestroyer {
-  void operator()(HWND window) const { DestroyWindow(window); }
-};
-using Window = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
+using test_support::Window;
 
 Window create_top_window(int x, int y, int width, int height) {
   return Window(CreateWindowExA(0, "Static", "", WS_POPUP, x, y, width, height, nullptr, nullptr,

@@ -76,13 +76,7 @@ class ProgramTest : public testing::Test {
   void press(Control button) { SendMessageA(control(button), BM_CLICK, 0, 0); }
 
   std::vector<std::string> batch_lines() const {
-    const std::string batch = text(Control::编辑框2);
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = batch.find("\r\n", start)) != std::string::npos; start = end + 2)
-      lines.push_back(batch.substr(start, end - start));
-    EXPECT_EQ(start, batch.size()) << "every line ends with CR LF";
-    return lines;
+    return test_support::crlf_lines(text(Control::编辑框2));
   }
 
   bool in_list(generator::WordCategory k, const std::string& entry) const {

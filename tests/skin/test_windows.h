@@ -9,15 +9,11 @@
 #include "host/platform.h"
 #include "skin/core/properties.h"
 #include "skin/core/window_records.h"
+#include "tests/support/win32.h"
 
 namespace skin_test {
 
-struct WindowDestroyer {
-  void operator()(HWND window) const {
-    if (IsWindow(window)) DestroyWindow(window);
-  }
-};
-using Window = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
+using test_support::Window;
 
 // A visible borderless top-level window (window and client rectangles coincide) whose procedure
 // removes its skin record on WM_NCDESTROY, as the skinned window procedure does.

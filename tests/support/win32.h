@@ -6,12 +6,21 @@
 #include <atomic>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
 namespace test_support {
+
+struct WindowDestroyer {
+  void operator()(HWND window) const {
+    if (IsWindow(window)) DestroyWindow(window);
+  }
+};
+// Owner of a test's window, destroyed with the owner.
+using Window = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
 
 // Dispatches the thread's messages for `ms` milliseconds.
 void pump_messages_for(int ms);

@@ -59,11 +59,11 @@ INSTANTIATE_TEST_SUITE_P(
         Mutation{"LosesItsLastEntry", 5, [](std::string& t) { t.erase(t.rfind(' ')); }},
         Mutation{"LosesAByte", 12, [](std::string& t) { t.pop_back(); }},
         Mutation{"LosesACharacter", 8, [](std::string& t) { t.erase(t.size() / 2 & ~1u, 2); }},
-        Mutation{"GainsAnEntry", 13, [](std::string& t) { t += " " + gbk("石像鬼"); }},
+        Mutation{"GainsAnEntry", 13, [](std::string& t) { t.append(" ").append(gbk("石像鬼")); }},
         Mutation{"GainsARepeat", 2,
                  [](std::string& t) { replace_once(t, gbk("安平"), gbk("安陵")); }},
         Mutation{"LosesItsEmptyEntry", 6, [](std::string& t) { replace_once(t, "  ", " "); }},
-        Mutation{"GainsAnEmptyEntry", 7, [](std::string& t) { t.insert(t.find(' '), " "); }},
+        Mutation{"GainsAnEmptyEntry", 7, [](std::string& t) { t.insert(t.find(' '), 1, ' '); }},
         Mutation{"OpeningOutOfOrder", 1,
                  [](std::string& t) { replace_once(t, gbk("钱 孙"), gbk("孙 钱")); }},
         Mutation{"LosesItsTrailingSpace", 3, [](std::string& t) { t.pop_back(); }},
@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
         Mutation{"AsteriskReplaced", 9, [](std::string& t) { replace_once(t, " * ", " # "); }},
         Mutation{"ThreeCharacterGivenName", 4,
                  [](std::string& t) { replace_once(t, gbk("安吉 "), gbk("安吉祥 ")); }},
-        Mutation{"AsciiWhereNoneBelongs", 11, [](std::string& t) { t.insert(t.find(' '), "x"); }},
+        Mutation{"AsciiWhereNoneBelongs", 11, [](std::string& t) { t.insert(t.find(' '), 1, 'x'); }},
         Mutation{"HalfACharacter", 1, [](std::string& t) { t.insert(0, "\x81 "); }}),
     [](const testing::TestParamInfo<Mutation>& info) { return std::string(info.param.name); });
 
